@@ -1,0 +1,92 @@
+// Message maps on real windows: chained lookup, command routing, default
+// processing, and the frame object's life after its window.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/frame_wnd.h"
+
+namespace {
+
+std::vector<std::string> g_calls;
+
+class CBaseWnd : public CFrameWnd {
+protected:
+  void OnTimer(UINT_PTR) { g_calls.push_back("base timer"); }
+  void OnClose() {
+    g_calls.push_back("base close");
+    CFrameWnd::OnClose();
+  }
+  void OnBaseCommand() { g_calls.push_back("base command"); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBaseWnd, CFrameWnd)
+  ON_WM_TIMER()
+  ON_WM_CLOSE()
+  ON_COMMAND(100, OnBaseCommand)
+END_MESSAGE_MAP()
+
+class CDerivedWnd : public CBaseWnd {
+public:
+  ~CDerivedWnd() override { g_calls.push_back("deleted"); }
+
+protected:
+  void OnTimer(UINT_PTR id) { g_calls.push_back("derived timer " + std::to_string(id)); }
+  void OnDerivedCommand() { g_calls.push_back("derived command"); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+  ON_WM_TIMER()
+  ON_COMMAND(200, OnDerivedCommand)
+END_MESSAGE_MAP()
+
+class MessageMapTest : public testing::Test {
+protected:
+  void SetUp() override {
+    g_calls.clear();
+    wnd = new CDerivedWnd;
+    ASSERT_TRUE(wnd->LoadFrame(1));
+    hwnd = wnd->m_hWnd;
+  }
+  void TearDown() override {
+    if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
+  }
+  CDerivedWnd* wnd = nullptr;
+  HWND hwnd = nullptr;
+};
+
+TEST_F(MessageMapTest, TheMostDerivedHandlerWinsAndTheChainReachesTheBase) {
+  ::SendMessageW(hwnd, WM_TIMER, 7, 0);
+  ::SendMessageW(hwnd, WM_COMMAND, 200, 0);
+  ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(100, 1), 0);  // from an accelerator
+  ::SendMessageW(hwnd, WM_COMMAND, 300, 0);                 // no handler: nothing happens
+  EXPECT_EQ(g_calls, (std::vector<std::string>{"derived timer 7", "derived command", "base command"}));
+  EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), wnd);
+}
+
+TEST_F(MessageMapTest, CommandRoutingCanOnlyAskForAHandler) {
+  AFX_CMDHANDLERINFO info;
+  EXPECT_TRUE(wnd->OnCmdMsg(100, CN_COMMAND, nullptr, &info));
+  EXPECT_EQ(info.pTarget, wnd);
+  EXPECT_FALSE(wnd->OnCmdMsg(300, CN_COMMAND, nullptr, &info));
+  EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(MessageMapTest, UnhandledMessagesGetTheDefaultProcessing) {
+  ::SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"title"));
+  wchar_t text[16] = {};
+  ::GetWindowTextW(hwnd, text, 16);
+  EXPECT_STREQ(text, L"title");
+}
+
+TEST_F(MessageMapTest, CloseDestroysTheWindowAndTheFrameDeletesItself) {
+  ::SendMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(g_calls, (std::vector<std::string>{"base close", "deleted"}));
+  EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+}
+
+}  // namespace
