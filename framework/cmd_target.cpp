@@ -1,5 +1,8 @@
 #include "framework/cmd_target.h"
 
+const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", nullptr};
+const CRuntimeClass* CCmdTarget::GetRuntimeClass() const { return &classCCmdTarget; }
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
   static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};
   static const AFX_MSGMAP map = {nullptr, entries};

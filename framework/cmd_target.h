@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/message_map.h"
+#include "framework/runtime_class.h"
 
 // Filled by OnCmdMsg when a caller only asks whether a handler exists.
 struct AFX_CMDHANDLERINFO {
@@ -11,6 +12,8 @@ struct AFX_CMDHANDLERINFO {
 
 class CCmdTarget {
 public:
+  static const CRuntimeClass classCCmdTarget;
+  virtual const CRuntimeClass* GetRuntimeClass() const;
   virtual ~CCmdTarget() = default;
 
   // Offers command nID to this object's maps. With pHandlerInfo set, only

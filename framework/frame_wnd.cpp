@@ -3,6 +3,8 @@
 #include "framework/afx_res.h"
 #include "framework/win_app.h"
 
+IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
+
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CREATE()
   ON_WM_CLOSE()

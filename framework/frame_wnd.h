@@ -9,6 +9,8 @@
 struct CCreateContext;
 
 class CFrameWnd : public CWnd {
+  DECLARE_DYNAMIC(CFrameWnd)
+
 public:
   CFrameWnd() = default;
 

@@ -22,6 +22,8 @@ thread_local CWnd* t_pWndInit = nullptr;
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 

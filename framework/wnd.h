@@ -7,6 +7,8 @@
 #include "framework/cmd_target.h"
 
 class CWnd : public CCmdTarget {
+  DECLARE_DYNAMIC(CWnd)
+
 public:
   CWnd() = default;
   CWnd(const CWnd&) = delete;

@@ -4,6 +4,8 @@
 #include "shell/event_log.h"
 #include "res/resource.h"
 
+IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
+
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
   ON_WM_CREATE()
   ON_WM_SETFOCUS()

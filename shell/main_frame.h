@@ -8,6 +8,8 @@
 #include "relay/win32_relay_platform.h"
 
 class CMainFrame : public CFrameWnd, public CPositionRelay {
+  DECLARE_DYNAMIC(CMainFrame)
+
 public:
   CMainFrame();
   ~CMainFrame() override;
