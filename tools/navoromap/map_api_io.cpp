@@ -17,11 +17,11 @@ std::wstring EnvironmentValue(const wchar_t* name) {
 
 }  // namespace
 
-std::string ReadApiDataFile() {
+std::optional<std::string> ReadApiDataFile() {
   // Share everything: the launcher rewrites the file between requests.
   HANDLE file = CreateFileA(kApiDataFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string content(kMaxFileBytes, '\0');
   DWORD total = 0;
   DWORD got = 0;

@@ -4,12 +4,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The whole content of the API data file (at most 64 KiB), or "" when it
-// can't be opened.
-std::string ReadApiDataFile();
+// The whole content of the API data file (at most 64 KiB), or nothing when
+// it can't be opened.
+std::optional<std::string> ReadApiDataFile();
 
 // When NAVOROMAP_JOURNAL names a file (a Windows path; under Wine, Z:\tmp\x
 // reaches /tmp/x), appends one line "<code> <wParam as 0x-hex> <content>\n"

@@ -93,14 +93,14 @@ LRESULT MapWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MapWindow::OnMapApi(WPARAM launcher, LPARAM code) {
   ++requests_;
-  const std::string content = ReadApiDataFile();
-  JournalRequest(code, launcher, content);
+  const std::optional<std::string> content = ReadApiDataFile();
+  JournalRequest(code, launcher, content.value_or(""));
   if (code == MAPAPI_START_GPS) {
     gpsMode_ = true;
   } else if (code == MAPAPI_DATA_READY) {
     haveSentence_ = true;
-    sentence_ = content;
-    decoded_ = DecodeRmc(content);
+    sentence_ = content.value_or("");
+    decoded_ = content ? DecodeRmc(*content) : RmcDecoding{std::nullopt, "no API data file"};
     if (decoded_.fix && decoded_.fix->valid && decoded_.fix->position) {
       if (track_.size() >= kMaxTrackPoints) track_.erase(track_.begin(), track_.begin() + kMaxTrackPoints / 2);
       track_.push_back(*decoded_.fix->position);
@@ -144,11 +144,10 @@ int MapWindow::PaintStatus(HDC dc, const RECT& client) const {
 
   DrawLine(dc, kPadding, y, line, gpsMode_ ? L"GPS mode: on" : L"GPS mode: off", gpsMode_ ? kGood : kText);
   DrawLine(dc, kPadding, y, line, L"Requests received: " + std::to_wstring(requests_));
+  // The lines keep their places whatever arrived, so the plot below never jumps.
   if (!haveSentence_) {
     DrawLine(dc, kPadding, y, line, L"Latest sentence: none yet");
-    return y;
-  }
-  if (decoded_.fix) {
+  } else if (decoded_.fix) {
     DrawLine(dc, kPadding, y, line, L"Latest sentence:");
   } else {
     const std::wstring problem(decoded_.problem.begin(), decoded_.problem.end());
@@ -165,6 +164,8 @@ int MapWindow::PaintStatus(HDC dc, const RECT& client) const {
     DrawLine(dc, kPadding, y, line, DescribeTimeAndStatus(*decoded_.fix), decoded_.fix->valid ? kText : kWarning);
     DrawLine(dc, kPadding, y, line, DescribePosition(*decoded_.fix));
     DrawLine(dc, kPadding, y, line, DescribeMotion(*decoded_.fix));
+  } else {
+    y += 3 * line;
   }
   DrawLine(dc, kPadding, y, line, L"Track: " + std::to_wstring(track_.size()) + L" valid positions");
   return y;

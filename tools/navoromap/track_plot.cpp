@@ -30,6 +30,10 @@ class ScopedSelect {
   HGDIOBJ old_;
 };
 
+void DrawDot(HDC dc, POINT centre) {
+  Ellipse(dc, centre.x - kDotRadius, centre.y - kDotRadius, centre.x + kDotRadius + 1, centre.y + kDotRadius + 1);
+}
+
 }  // namespace
 
 void DrawTrackPlot(HDC dc, const RECT& area, const std::vector<GeoPoint>& track) {
@@ -40,18 +44,20 @@ void DrawTrackPlot(HDC dc, const RECT& area, const std::vector<GeoPoint>& track)
   }
   const TrackProjection projection(track, PixelRect{area.left, area.top, area.right, area.bottom}, kMargin);
 
-  wchar_t scale[64];
-  std::swprintf(scale, 64, L"%.0f m across", projection.MetresAcross());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kFrame);
-  RECT scaleArea{area.left + 4, area.bottom - 20, area.right - 4, area.bottom - 2};
-  DrawTextW(dc, scale, -1, &scaleArea, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
-
   if (track.empty()) {
     RECT middle = area;
     DrawTextW(dc, L"no valid position yet", -1, &middle, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     return;
   }
+  wchar_t scale[64];
+  const double metres = projection.MetresAcross();
+  std::swprintf(scale, 64, metres < 10000 ? L"%.0f m across" : L"%.0f km across",
+                metres < 10000 ? metres : metres / 1000);
+  RECT scaleArea{area.left + 4, area.bottom - 20, area.right - 4, area.bottom - 2};
+  DrawTextW(dc, scale, -1, &scaleArea, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
+
   std::vector<POINT> points;
   points.reserve(track.size());
   for (const GeoPoint& position : track) {
@@ -62,8 +68,13 @@ void DrawTrackPlot(HDC dc, const RECT& area, const std::vector<GeoPoint>& track)
     ScopedSelect pen(dc, CreatePen(PS_SOLID, 2, kTrack));
     Polyline(dc, points.data(), static_cast<int>(points.size()));
   }
+  {
+    // The start as a ring, so the direction of travel shows.
+    ScopedSelect pen(dc, CreatePen(PS_SOLID, 2, kTrack));
+    ScopedSelect brush(dc, CreateSolidBrush(kBackground));
+    DrawDot(dc, points.front());
+  }
   ScopedSelect pen(dc, CreatePen(PS_SOLID, 1, kPosition));
   ScopedSelect brush(dc, CreateSolidBrush(kPosition));
-  const POINT& current = points.back();
-  Ellipse(dc, current.x - kDotRadius, current.y - kDotRadius, current.x + kDotRadius + 1, current.y + kDotRadius + 1);
+  DrawDot(dc, points.back());
 }

@@ -1,5 +1,5 @@
-// Draws the received track: every valid position as one polyline, the latest
-// as a dot, with a frame and a note of the scale.
+// Draws the received track: every valid position as one polyline, the first
+// as a ring, the latest as a dot, with a frame and a note of the scale.
 #pragma once
 
 #include <windows.h>
