@@ -1,6 +1,9 @@
 #include "framework/frame_wnd.h"
 
+#include <algorithm>
+
 #include "framework/afx_res.h"
+#include "framework/command_bar.h"
 #include "framework/win_app.h"
 
 IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
@@ -11,6 +14,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_NCDESTROY()
   ON_WM_INITMENUPOPUP()
   ON_WM_ERASEBKGND()
+  ON_MESSAGE(WM_SIZE, OnSizeMessage)
 END_MESSAGE_MAP()
 
 namespace {
@@ -25,14 +29,76 @@ CString LoadTitle(UINT id) {
   return CString(text, end);
 }
 
+// The command bar object of a child window that is one and shows, else null.
+CCeCommandBar* VisibleCommandBar(HWND child) {
+  if (!(::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) return nullptr;
+  return dynamic_cast<CCeCommandBar*>(CWnd::FromHandlePermanent(child));
+}
+
 }  // namespace
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext*) {
   const CString title = LoadTitle(nIDResource);
   m_hAccelTable = ::LoadAcceleratorsW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDResource));
   const DWORD style = dwDefaultStyle & ~static_cast<DWORD>(FWS_ADDTOTITLE);
-  return CreateEx(0, nullptr, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                  pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr);
+  if (!CreateEx(0, nullptr, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr))
+    return FALSE;
+  FitToContent();
+  return TRUE;
+}
+
+void CFrameWnd::FitToContent() {
+  // A Pocket PC frame fills the screen; on the desktop the frame is as large
+  // as what it shows: the bounding box of its children from the client
+  // origin, with the command bars below, at least as wide as the widest bar.
+  RECT content{};
+  SIZE bars{0, 0};
+  bool anyChild = false;
+  for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (CCeCommandBar* bar = VisibleCommandBar(child)) {
+      const SIZE size = bar->CalcFixedSize();
+      bars.cx = std::max(bars.cx, size.cx);
+      bars.cy += size.cy;
+    } else if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) {
+      RECT rect{};
+      ::GetWindowRect(child, &rect);
+      ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+      content.right = std::max(content.right, rect.right);
+      content.bottom = std::max(content.bottom, rect.bottom);
+    } else {
+      continue;
+    }
+    anyChild = true;
+  }
+  if (!anyChild) return;
+
+  RECT frame{0, 0, std::max(content.right, bars.cx), content.bottom + bars.cy};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)), ::GetMenu(m_hWnd) != nullptr,
+                       static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RecalcLayout();
+}
+
+void CFrameWnd::RecalcLayout() {
+  if (!m_hWnd) return;
+  RECT client{};
+  ::GetClientRect(m_hWnd, &client);
+  int bottom = client.bottom;
+  for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    CCeCommandBar* bar = VisibleCommandBar(child);
+    if (!bar) continue;
+    const int height = bar->CalcFixedSize().cy;
+    bottom -= height;
+    ::SetWindowPos(child, nullptr, 0, bottom, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+LRESULT CFrameWnd::OnSizeMessage(WPARAM wParam, LPARAM) {
+  Default();
+  if (wParam != SIZE_MINIMIZED) RecalcLayout();
+  return 0;
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {

@@ -29,6 +29,10 @@ public:
   // the route show disabled.
   BOOL m_bAutoMenuEnable = TRUE;
 
+  // Places the frame's command bars along the bottom of its client area,
+  // full width; other children stay where they are.
+  void RecalcLayout();
+
 protected:
   void PostNcDestroy() override;
 
@@ -37,8 +41,14 @@ protected:
   void OnNcDestroy();
   void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu);
   BOOL OnEraseBkgnd(HDC hdc);
+  LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam);
 
   HACCEL m_hAccelTable = nullptr;
+
+private:
+  // Sizes the frame so that its client area holds its other children with
+  // the command bars below them.
+  void FitToContent();
 
   DECLARE_MESSAGE_MAP()
 };
