@@ -106,6 +106,8 @@ BOOL CCeCommandBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
   ::SendMessageW(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   // Menu buttons show their caption, image buttons only their image.
   ::SendMessageW(m_hToolBar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+  // Captions are plain text: '&' is shown, not taken as a mnemonic mark.
+  ::SendMessageW(m_hToolBar, TB_SETDRAWTEXTFLAGS, DT_NOPREFIX, DT_NOPREFIX);
   if (m_bKeepPlaceholderButton) {
     TBBUTTON placeholder{};
     placeholder.fsStyle = BTNS_SEP;
@@ -135,7 +137,7 @@ HMENU CCeCommandBar::InsertMenuBar(UINT nMenuID, WORD wButton) {
     button.iBitmap = I_IMAGENONE;
     button.idCommand = kFirstMenuButtonId + position;
     button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = BTNS_DROPDOWN | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
+    button.fsStyle = BTNS_DROPDOWN | BTNS_AUTOSIZE | BTNS_SHOWTEXT | BTNS_NOPREFIX;  // the caption is plain text
     button.dwData = static_cast<DWORD_PTR>(position) + 1;
     button.iString = stringIndex;
     ::SendMessageW(m_hToolBar, TB_INSERTBUTTONW, static_cast<WPARAM>(insertAt++), reinterpret_cast<LPARAM>(&button));
