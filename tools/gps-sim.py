@@ -25,9 +25,11 @@ Faults, while running
   key  signal   control word  effect
   p    SIGUSR1  pause/resume  p and SIGUSR1 toggle; while paused the port stays,
                               nothing is sent
-  u    SIGUSR2  unplug        close the pty and remove the link: opens fail, reads
-                              of a handle that is open fail
-  r    SIGUSR2  replug        a new pty and a new link (another device path)
+  u    SIGUSR2  unplug        close the pty and remove the link: opens fail; a handle
+                              that is open reads end of file (the tty is hung up;
+                              under Wine a read then succeeds with 0 bytes)
+  r    SIGUSR2  replug        a new pty and the link to it (the kernel may reuse
+                              the old device number)
   g             garbage       one burst of garbage: random bytes, half a sentence
                               and a "$GPRMC" without a line end
   q    SIGINT   quit          end cleanly (SIGTERM too); the link is removed
