@@ -15,9 +15,11 @@
 // The tooltip message in its Windows CE form: WPARAM the number of strings,
 // LPARAM a `const wchar_t* const*` table, one string per button in bar order.
 // The bar keeps the table's address, so the caller keeps the strings alive
-// as long as the bar. On the desktop the same number means
-// TB_INSERTMARKHITTEST, so the bar answers it itself and never hands it to
-// its toolbar control.
+// as long as the bar. Separators get no string. Returns nonzero when the
+// table is taken; 0, keeping the former table, when it is null with a
+// nonzero count or holds more strings than the bar has buttons. On the
+// desktop the same number means TB_INSERTMARKHITTEST, so the bar answers it
+// itself and never hands it to its toolbar control.
 #define CE_TB_SETTOOLTIPS (WM_USER + 81)
 
 class CFrameWnd;
