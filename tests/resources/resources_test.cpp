@@ -24,7 +24,7 @@ namespace {
 // Expected values.
 
 constexpr WORD kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);  // 0x0407
-constexpr std::wstring_view kCopyright = L"Copyright (C) 2026 navoroLauncher";
+constexpr std::wstring_view kCopyright = L"Copyright (C) 2026";
 
 struct StringEntry {
   UINT id;

@@ -195,7 +195,7 @@ TEST_F(AboutDialogTest, ShowsIconVersionAndCopyrightCentredOverTheMainWindow) {
   EXPECT_EQ(shot.controls[0].style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
   EXPECT_TRUE(shot.controls[0].showsIcon);
   EXPECT_EQ(shot.controls[1].text, L"navoroLauncher Version 1.0");
-  EXPECT_EQ(shot.controls[2].text, L"Copyright (C) 2026 navoroLauncher");
+  EXPECT_EQ(shot.controls[2].text, L"Copyright (C) 2026");
 }
 
 TEST_F(AboutDialogTest, AParentGivenToTheDialogOwnsIt) {
