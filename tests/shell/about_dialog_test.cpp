@@ -37,6 +37,7 @@ struct Snapshot {
   DWORD exStyle = 0;
   RECT window{};
   RECT client{};
+  RECT templateSize{};  // 140 x 57 dialog units in this dialog's pixels
   struct Control {
     std::wstring windowClass;
     WORD id;
@@ -94,6 +95,8 @@ class ModalProbe {
     snapshot.exStyle = static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE));
     ::GetWindowRect(dialog, &snapshot.window);
     ::GetClientRect(dialog, &snapshot.client);
+    snapshot.templateSize = {0, 0, 140, 57};
+    ::MapDialogRect(dialog, &snapshot.templateSize);
     for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
       const bool showsIcon = ::SendMessageW(c, STM_GETICON, 0, 0) != 0;
       snapshot.controls.push_back({ClassOf(c), LOWORD(::GetDlgCtrlID(c)),
@@ -173,14 +176,9 @@ TEST_F(AboutDialogTest, ShowsIconVersionAndCopyrightCentredOverTheMainWindow) {
   EXPECT_TRUE(shot.style & WS_SYSMENU) << "a close box in the caption";
   EXPECT_FALSE(shot.exStyle & 0x80000000) << "the caption OK button bit is not passed to the desktop";
 
-  // The template's size, 140 x 57 dialog units, not the screen.
-  ASSERT_TRUE(mainWnd->m_hWnd);
-  const int clientWidth = shot.client.right - shot.client.left;
-  const int clientHeight = shot.client.bottom - shot.client.top;
-  EXPECT_GT(clientWidth, 140);
-  EXPECT_LT(clientWidth, 400);
-  EXPECT_GT(clientHeight, 57);
-  EXPECT_LT(clientHeight, 200);
+  // The template's size, not the screen's.
+  EXPECT_EQ(shot.client.right, shot.templateSize.right);
+  EXPECT_EQ(shot.client.bottom, shot.templateSize.bottom);
 
   RECT owner{};
   ::GetWindowRect(mainWnd->m_hWnd, &owner);
