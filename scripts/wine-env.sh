@@ -49,6 +49,12 @@ wine_env_up() {
   if [ ! -f "$prefix/system.reg" ]; then
     echo "wine-env: making the Wine prefix $prefix (once)" >&2
     DISPLAY= wineboot -i >/dev/null 2>&1 </dev/null || true
+    # Programs run in a virtual desktop: Wine draws captions and frames and
+    # manages focus itself, as a desktop with a window manager would.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null || true
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null || true
+    # The desktop process started above predates the setting: end it.
+    wineserver -k >/dev/null 2>&1 || true
     wineserver -w
   fi
   # The display is chosen after the prefix is made: a display that only

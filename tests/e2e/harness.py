@@ -16,7 +16,7 @@ from pathlib import Path
 
 SOURCE_DIR = Path(__file__).resolve().parents[2]
 BUILD_DIR = Path(os.environ.get("NAVORO_BUILD_DIR", SOURCE_DIR / "build" / "mingw"))
-PREFIX = BUILD_DIR / "wineprefix"
+PREFIX = Path(os.environ.get("NAVORO_WINEPREFIX", BUILD_DIR / "wineprefix"))
 LAUNCHER_EXE = BUILD_DIR / "shell" / "navoroLauncher.exe"
 MAP_EXE = BUILD_DIR / "tools" / "navoromap" / "NavoroMapCE.exe"
 PROBE_EXE = BUILD_DIR / "tests" / "e2e" / "navoro-probe.exe"

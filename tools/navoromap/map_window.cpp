@@ -42,7 +42,10 @@ HWND MapWindow::Create(HINSTANCE instance) {
   constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-  return CreateWindowExW(0, kMapWindowClass, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+  // Beside the launcher's small window at the top left, not over it, so
+  // both show side by side on a desktop without a window manager.
+  constexpr int kLeft = 280;
+  return CreateWindowExW(0, kMapWindowClass, kTitle, kStyle, kLeft, 0, frame.right - frame.left,
                          frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
 }
 
