@@ -3,7 +3,7 @@
 A run gets a fresh C:\\e2e working directory, the stand-in map installed as
 C:\\NavoroMap\\NavoroMapCE.exe (unless a test leaves it out), and COM8 linked
 to a pseudo-terminal whose other end the test writes. Windows are read from
-outside with navoro-probe.exe; keys and clicks are real X events (xdotool).
+outside with navoro-probe.exe (tools/probe); keys and clicks are real X events (xdotool).
 """
 
 import os
@@ -19,7 +19,7 @@ BUILD_DIR = Path(os.environ.get("NAVORO_BUILD_DIR", SOURCE_DIR / "build" / "ming
 PREFIX = Path(os.environ.get("NAVORO_WINEPREFIX", BUILD_DIR / "wineprefix"))
 LAUNCHER_EXE = BUILD_DIR / "shell" / "navoroLauncher.exe"
 MAP_EXE = BUILD_DIR / "tools" / "navoromap" / "NavoroMapCE.exe"
-PROBE_EXE = BUILD_DIR / "tests" / "e2e" / "navoro-probe.exe"
+PROBE_EXE = BUILD_DIR / "tools" / "probe" / "navoro-probe.exe"
 NMEA_DIR = SOURCE_DIR / "tests" / "data" / "nmea"
 
 DRIVE_C = PREFIX / "drive_c"
