@@ -13,12 +13,14 @@ wine_env_export() {
   export WINEARCH=win64
 }
 
-# Prints the display recorded for PREFIX if its Xvfb still runs.
+# Prints the display recorded for PREFIX if the Xvfb started for it still
+# runs (a display number can be taken over by another prefix's Xvfb).
 wine_env_live_display() {
-  local state="$1.display" d
+  local state="$1.display" d pid
   [ -f "$state" ] || return 1
-  d=$(cat "$state")
-  [ -n "$d" ] && [ -e "/tmp/.X11-unix/X${d#:}" ] && kill -0 "$(cat "/tmp/.X${d#:}-lock" 2>/dev/null | tr -d ' ')" 2>/dev/null || return 1
+  read -r d pid <"$state" || true
+  [ -n "$d" ] && [ -n "$pid" ] && [ -e "/tmp/.X11-unix/X${d#:}" ] || return 1
+  [ "$(tr -d ' ' <"/tmp/.X${d#:}-lock" 2>/dev/null)" = "$pid" ] && kill -0 "$pid" 2>/dev/null || return 1
   echo "$d"
 }
 
@@ -29,9 +31,14 @@ wine_env_start_display() {
     # -terminate: the display goes away once its last client (Wine's desktop
     # process, which ends with the prefix's server) has disconnected.
     setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -terminate >/dev/null 2>&1 </dev/null &
-    local i
+    local pid=$! i
     for i in $(seq 1 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n" >"$prefix.display"; echo ":$n"; return 0; }
+      if [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ]; then
+        echo ":$n $pid" >"$prefix.display"
+        echo ":$n"
+        return 0
+      fi
+      kill -0 "$pid" 2>/dev/null || break  # lost the number to another server: try the next
       sleep 0.1
     done
   done
@@ -79,7 +86,7 @@ wine_env_down() {
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
   if d=$(wine_env_live_display "$prefix"); then
-    kill "$(cat "/tmp/.X${d#:}-lock" | tr -d ' ')" 2>/dev/null || true
+    kill "$(tr -d ' ' <"/tmp/.X${d#:}-lock")" 2>/dev/null || true
   fi
   rm -f "$prefix.display"
 }

@@ -50,7 +50,7 @@ def wine_up(display):
     if up.returncode != 0:
         sys.exit(f"demo: could not start Wine in {PREFIX}:\n{up.stderr.strip()}")
     if not display:
-        display = Path(str(PREFIX) + ".display").read_text().strip()
+        display = Path(str(PREFIX) + ".display").read_text().split()[0]
     env.update(WINEPREFIX=str(PREFIX), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;mshtml=", DISPLAY=display)
     return env
 

@@ -35,7 +35,7 @@ def wine_env():
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, check=True)
     env = dict(os.environ)
     env.update(WINEPREFIX=str(PREFIX), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;mshtml=",
-               DISPLAY=(Path(str(PREFIX) + ".display")).read_text().strip())
+               DISPLAY=Path(str(PREFIX) + ".display").read_text().split()[0])
     return env
 
 
@@ -115,7 +115,13 @@ class LauncherRun:
         return subprocess.Popen(["wine", str(LAUNCHER_EXE)], cwd=DRIVE_C / "e2e", env=self.env,
                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, exc, tb):
+        if exc_type is not None:
+            # What the screen showed when the test failed, for the reader of the log.
+            shot = BUILD_DIR / "e2e-failure.png"
+            subprocess.run(["import", "-window", "root", "-display", self.env["DISPLAY"], str(shot)],
+                           capture_output=True)
+            print(f"screenshot of the failure: {shot}")
         self.probe("close", "NavoroMap")
         if self.process.poll() is None:
             self.probe("close-title", "navoroLauncher")
