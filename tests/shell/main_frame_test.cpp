@@ -87,14 +87,18 @@ class MainFrameTest : public testing::Test {
     ASSERT_TRUE(::SetCurrentDirectoryW(kWorkDir));
     ::CreateDirectoryW(kMapDir, nullptr);
     ::DeleteFileW(kJournal);
+    ::DeleteFileW(kInstalledMap);                               // most tests need no map: none clutters the desktop
     ::SetEnvironmentVariableW(L"NAVOROMAP_JOURNAL", kJournal);  // the map inherits it
-    ASSERT_TRUE(::CopyFileW(kBuiltMap, kInstalledMap, FALSE)) << "no stand-in map at " << NAVOROMAP_EXE;
   }
   void TearDown() override {
     DestroyFrame();
     CloseChildMaps();
     ::DeleteFileW(kInstalledMap);
     ::DeleteFileW(kJournal);
+  }
+
+  static void InstallMap() {
+    ASSERT_TRUE(::CopyFileW(kBuiltMap, kInstalledMap, FALSE)) << "no stand-in map at " << NAVOROMAP_EXE;
   }
 
   // Makes the main frame as the application object does.
@@ -108,7 +112,6 @@ class MainFrameTest : public testing::Test {
     pane = ::GetDlgItem(hwnd, IDC_LOGPANE);
     bar = ::GetDlgItem(hwnd, AFX_IDW_TOOLBAR);
     toolBar = ::GetWindow(bar, GW_CHILD);
-    frame->ShowWindow(SW_SHOWNORMAL);
     return true;
   }
 
@@ -148,8 +151,10 @@ TEST_F(MainFrameTest, StartUpLogsTheLaunchAndTheOpenedPortAndResetsTheRelay) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mapInstalled ? "map installed" : "map missing");
-    if (!c.mapInstalled) {
-      ASSERT_TRUE(::DeleteFileW(kInstalledMap));
+    if (c.mapInstalled) {
+      ASSERT_NO_FATAL_FAILURE(InstallMap());
+    } else {
+      ::DeleteFileW(kInstalledMap);
     }
     ASSERT_TRUE(MakeFrame());
     // No tick has run yet: nothing here pumps messages.
@@ -298,6 +303,7 @@ TEST_F(MainFrameTest, PaneStaysAtTheTopLeftAndTheWholeBarShowsBelowItAsTheFrameG
 
 TEST_F(MainFrameTest, TheFocusGivenToTheFrameGoesToThePane) {
   ASSERT_TRUE(MakeFrame());
+  frame->ShowWindow(SW_SHOWNORMAL);  // as the program shows it; it then takes the focus
   ::SetFocus(nullptr);
   ASSERT_NE(::GetFocus(), pane);
   ::SetFocus(hwnd);
@@ -323,6 +329,7 @@ class CObservedMainFrame : public CMainFrame {
 };
 
 TEST_F(MainFrameTest, AFrameWithoutItsToolbarIsNotMadeAndStartsNothing) {
+  ASSERT_NO_FATAL_FAILURE(InstallMap());
   const std::vector<HWND> mapsBefore = MapWindows();
   CMainFrame* failed = new CObservedMainFrame;
   EXPECT_FALSE(failed->LoadFrame(IDR_MAINFRAME));
