@@ -3,7 +3,7 @@
 # Does nothing when they are all present.
 set -euo pipefail
 
-packages=(cmake make g++-mingw-w64-x86-64-posix wine64 xvfb socat xdotool imagemagick googletest python3)
+packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick googletest python3)
 
 missing=()
 for p in "${packages[@]}"; do
