@@ -183,7 +183,9 @@ std::vector<PopupItem> g_openPopup;
 
 void CALLBACK ReadOpenPopup(HWND, UINT, UINT_PTR timer, DWORD) {
   ::KillTimer(nullptr, timer);
-  const HWND popup = ::FindWindowW(L"#32768", nullptr);
+  HWND popup = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr);  // ours, not another program's
+  while (popup && (::GetWindowThreadProcessId(popup, nullptr) != ::GetCurrentThreadId() || !::IsWindowVisible(popup)))
+    popup = ::FindWindowExW(nullptr, popup, L"#32768", nullptr);
   const auto menu = reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0));
   for (int i = 0; menu && i < ::GetMenuItemCount(menu); ++i) {
     const UINT state = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
