@@ -95,6 +95,7 @@ class LauncherRun:
         self.env.update(NAVOROMAP_JOURNAL="C:\\NavoroMap\\journal.txt", **(map_env or {}))
         self.process = None
         self.port = None
+        self.map_seen = False
 
     def __enter__(self):
         workdir = DRIVE_C / "e2e"
@@ -122,6 +123,10 @@ class LauncherRun:
             subprocess.run(["import", "-window", "root", "-display", self.env["DISPLAY"], str(shot)],
                            capture_output=True)
             print(f"screenshot of the failure: {shot}")
+        # A map launched at start shows its window a moment later: wait for
+        # it, or it would outlive the run.
+        if not self.map_seen and self.process.poll() is None and "stating navoro: success" in self.log_lines():
+            wait_for(self.map_windows, what="the map window", timeout=10)
         self.probe("close", "NavoroMap")
         if self.process.poll() is None:
             self.probe("close-title", "navoroLauncher")
@@ -130,8 +135,7 @@ class LauncherRun:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
-        wait_for(lambda: not any(w["cls"] == "NavoroMap" for w in self.top_level_windows()),
-                 what="the map to end", timeout=10)
+        wait_for(self.no_map_left, what="the map to end", timeout=10)
         if self.port:
             self.port.close()
         return False
@@ -167,6 +171,17 @@ class LauncherRun:
                 rows.append(dict(title=parts[0], cls=parts[1], pid=int(parts[2]), visible=parts[3] == "visible",
                                  rect=tuple(int(v) for v in parts[4].split())))
         return rows
+
+    def map_windows(self):
+        windows = [w for w in self.top_level_windows() if w["cls"] == "NavoroMap"]
+        self.map_seen = self.map_seen or bool(windows)
+        return windows
+
+    def no_map_left(self):
+        if not self.map_windows():
+            return True
+        self.probe("close", "NavoroMap")
+        return False
 
     def launcher_windows(self):
         return [w for w in self.top_level_windows() if w["title"] == "navoroLauncher" and w["visible"]]

@@ -20,7 +20,7 @@ class RelayEndToEnd(unittest.TestCase):
             run.wait_for_log("open com port: success")
             self.assertEqual(run.log_lines()[-2:], START_LINES)
             self.assertEqual(len(run.launcher_windows()), 1)
-            wait_for(lambda: any(w["cls"] == "NavoroMap" for w in run.top_level_windows()), what="the map window")
+            wait_for(run.map_windows, what="the map window")
 
             for cycle, sentence in zip(cycles, sentences):
                 run.port.write(cycle)
@@ -50,7 +50,7 @@ class RelayEndToEnd(unittest.TestCase):
 
     def test_the_launcher_ends_when_the_map_goes_after_gps_mode(self):
         with LauncherRun() as run:
-            wait_for(lambda: any(w["cls"] == "NavoroMap" for w in run.top_level_windows()), what="the map window")
+            wait_for(run.map_windows, what="the map window")
             run.port.write(capture_cycles("haicom-305N.log")[0])
             run.wait_for_log("Starting Navoro GPS mode ")
             run.probe("close", "NavoroMap")

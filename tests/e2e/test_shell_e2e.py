@@ -30,12 +30,12 @@ class ShellEndToEnd(unittest.TestCase):
 
     def test_a_second_start_brings_the_first_to_the_front_and_ends(self):
         with LauncherRun() as run:
-            wait_for(lambda: any(w["cls"] == "NavoroMap" for w in run.top_level_windows()), what="the map window")
+            wait_for(run.map_windows, what="the map window")
             run.probe("close-title", "no such window")  # a probe run settles the desktop
             second = run.start()
             self.assertEqual(second.wait(timeout=20), 0)
             self.assertEqual(len(run.launcher_windows()), 1)
-            self.assertEqual(len([w for w in run.top_level_windows() if w["cls"] == "NavoroMap"]), 1)
+            self.assertEqual(len(run.map_windows()), 1)
             self.assertEqual(run.probe("foreground").strip(), "navoroLauncher")
             self.assertEqual(run.log_lines().count("stating navoro: success"), 1)
 

@@ -6,7 +6,7 @@
 //   navoro-probe foreground  the title of the foreground window
 //   navoro-probe buttons   the command bar's buttons: index, command id, screen rectangle
 //   navoro-probe dialog TITLE  the controls of a dialog: class, text, screen rectangle
-//   navoro-probe close CLASS   posts WM_CLOSE to the top-level window of that class
+//   navoro-probe close CLASS   posts WM_CLOSE to every top-level window of that class
 //   navoro-probe close-title TITLE  posts WM_CLOSE to the top-level window with that title
 #include <windows.h>
 //
@@ -118,8 +118,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"close" && argc > 2) {
-    HWND window = FindWindowW(argv[2], nullptr);
-    return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    bool found = false;
+    for (HWND w = FindWindowExW(nullptr, nullptr, argv[2], nullptr); w; w = FindWindowExW(nullptr, w, argv[2], nullptr))
+      found = PostMessageW(w, WM_CLOSE, 0, 0) || found;
+    return found ? 0 : 1;
   }
   if (command == L"close-title" && argc > 2) {
     HWND window = FindWindowW(nullptr, argv[2]);
