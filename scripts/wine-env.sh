@@ -60,6 +60,9 @@ wine_env_up() {
     # manages focus itself, as a desktop with a window manager would.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null || true
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null || true
+    # Wine's own fonts (Tahoma, Marlett for the caption buttons, ...) are not
+    # found where Debian installs them: give the prefix copies.
+    cp -n /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
     # The desktop process started above predates the setting: end it.
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w
