@@ -108,8 +108,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   Attach(hWnd);
-  m_pfnSuper = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  m_pfnSuper =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
   return TRUE;
 }
 
@@ -173,13 +173,20 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
   const CWnd::CurrentMessage saved = wnd->m_current;
   wnd->m_current = {message, wParam, lParam};
+  ++wnd->m_nMessageDepth;
   const LRESULT result = wnd->WindowProc(message, wParam, lParam);
+  --wnd->m_nMessageDepth;
   wnd->m_current = saved;
 
   if (message == WM_NCDESTROY) {
-    // The window's last message: unbind, then let the object end itself.
+    // The window's last message: unbind; the object may end itself once no
+    // handler of it is still running.
     wnd->Detach();
     wnd->m_pfnSuper = nullptr;
+    wnd->m_bPostNcDestroyPending = true;
+  }
+  if (wnd->m_bPostNcDestroyPending && wnd->m_nMessageDepth == 0) {
+    wnd->m_bPostNcDestroyPending = false;
     wnd->PostNcDestroy();
   }
   return result;
@@ -189,9 +196,8 @@ LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
   // One class per combination of attributes, named after them.
   static std::unordered_map<std::wstring, std::wstring> registered;
   wchar_t name[96];
-  std::swprintf(name, std::size(name), L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()),
-                nClassStyle, static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
-                static_cast<void*>(hIcon));
+  std::swprintf(name, std::size(name), L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()), nClassStyle,
+                static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
   auto [it, isNew] = registered.try_emplace(name, name);
   if (isNew) {
     WNDCLASSW wc{};

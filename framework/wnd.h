@@ -9,7 +9,7 @@
 class CWnd : public CCmdTarget {
   DECLARE_DYNAMIC(CWnd)
 
-public:
+ public:
   CWnd() = default;
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
@@ -29,8 +29,8 @@ public:
   static void DeleteTempMap();
 
   // Creates the window; the object receives every message from the first on.
-  BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+  BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
   BOOL DestroyWindow();
 
   // Called before the window is created; FALSE stops the creation.
@@ -55,7 +55,7 @@ public:
   // Binds this object to a window made elsewhere and routes its messages here.
   BOOL SubclassWindow(HWND hWnd);
 
-protected:
+ protected:
   // Routes one message: commands through OnCommand, the rest through the maps.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
@@ -75,7 +75,7 @@ protected:
 
   friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
 
-private:
+ private:
   void Attach(HWND hWnd);
   void Detach();
 
@@ -84,6 +84,12 @@ private:
     WPARAM wParam = 0;
     LPARAM lParam = 0;
   } m_current;
+  // Messages of this window being handled now, nested ones included. A window
+  // destroyed from inside one of its handlers (a close posted by a tick and
+  // dispatched by a modal loop) ends its object only when the outermost of
+  // them has returned.
+  int m_nMessageDepth = 0;
+  bool m_bPostNcDestroyPending = false;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -4,7 +4,7 @@ import subprocess
 import time
 import unittest
 
-from harness import LauncherRun, wait_for
+from harness import LauncherRun, capture_cycles, wait_for
 
 ABOUT_TITLE = "Info über navoroLauncher"
 ID_APP_ABOUT = 57664
@@ -82,6 +82,16 @@ class ShellEndToEnd(unittest.TestCase):
             run.xdotool("key", "Return")
             wait_for(lambda: not self.about_box(run), what="the about box to close")
             self.assertEqual(len(run.launcher_windows()), 1)
+
+    def test_the_map_going_away_while_the_about_box_is_open_ends_the_program(self):
+        with LauncherRun() as run:
+            wait_for(run.map_windows, what="the map window")
+            run.port.write(capture_cycles("haicom-305N.log")[0])
+            run.wait_for_log("Starting Navoro GPS mode ")
+            run.click(*centre(self.bar_buttons(run)[5][1]))
+            wait_for(lambda: self.about_box(run), what="the about box")
+            run.probe("close", "NavoroMap")
+            self.assertEqual(run.process.wait(timeout=15), 0)
 
     def test_a_run_writes_nothing_to_the_registry(self):
         with LauncherRun() as run:

@@ -12,7 +12,7 @@ namespace {
 std::vector<std::string> g_calls;
 
 class CBaseWnd : public CFrameWnd {
-protected:
+ protected:
   void OnTimer(UINT_PTR) { g_calls.push_back("base timer"); }
   void OnClose() {
     g_calls.push_back("base close");
@@ -23,28 +23,35 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseWnd, CFrameWnd)
-  ON_WM_TIMER()
-  ON_WM_CLOSE()
-  ON_COMMAND(100, OnBaseCommand)
+ON_WM_TIMER()
+ON_WM_CLOSE()
+ON_COMMAND(100, OnBaseCommand)
 END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd {
-public:
+ public:
   ~CDerivedWnd() override { g_calls.push_back("deleted"); }
 
-protected:
+ protected:
   void OnTimer(UINT_PTR id) { g_calls.push_back("derived timer " + std::to_string(id)); }
   void OnDerivedCommand() { g_calls.push_back("derived command"); }
+  // Closes its own window from inside a handler, as a modal loop can when a
+  // close was posted meanwhile.
+  void OnCloseFromHandler() {
+    ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
+    g_calls.push_back("handler still running");
+  }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-  ON_WM_TIMER()
-  ON_COMMAND(200, OnDerivedCommand)
+ON_WM_TIMER()
+ON_COMMAND(200, OnDerivedCommand)
+ON_COMMAND(400, OnCloseFromHandler)
 END_MESSAGE_MAP()
 
 class MessageMapTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     g_calls.clear();
     wnd = new CDerivedWnd;
@@ -87,6 +94,12 @@ TEST_F(MessageMapTest, CloseDestroysTheWindowAndTheFrameDeletesItself) {
   EXPECT_FALSE(::IsWindow(hwnd));
   EXPECT_EQ(g_calls, (std::vector<std::string>{"base close", "deleted"}));
   EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+}
+
+TEST_F(MessageMapTest, AFrameClosedFromItsOwnHandlerIsDeletedOnlyWhenTheHandlerHasReturned) {
+  ::SendMessageW(hwnd, WM_COMMAND, 400, 0);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(g_calls, (std::vector<std::string>{"base close", "handler still running", "deleted"}));
 }
 
 }  // namespace
