@@ -6,7 +6,7 @@
 #include <string>
 
 class CString {
-public:
+ public:
   CString() = default;
   CString(const wchar_t* text);
   CString(const wchar_t* text, int length);
@@ -28,6 +28,6 @@ public:
 
   const std::wstring& str() const { return m_text; }
 
-private:
+ private:
   std::wstring m_text;
 };

@@ -11,7 +11,7 @@ struct AFX_CMDHANDLERINFO {
 };
 
 class CCmdTarget {
-public:
+ public:
   static const CRuntimeClass classCCmdTarget;
   virtual const CRuntimeClass* GetRuntimeClass() const;
   virtual ~CCmdTarget() = default;
@@ -20,7 +20,7 @@ public:
   // reports whether a handler exists and does not call it.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
-protected:
+ protected:
   static const AFX_MSGMAP* GetThisMessageMap();
   virtual const AFX_MSGMAP* GetMessageMap() const;
 

@@ -7,10 +7,10 @@
 #include "framework/frame_wnd.h"
 
 BEGIN_MESSAGE_MAP(CCeCommandBar, CWnd)
-  ON_MESSAGE(CE_TB_SETTOOLTIPS, OnSetToolTips)
-  ON_MESSAGE(WM_NOTIFY, OnNotify)
-  ON_MESSAGE(WM_SIZE, OnSizeMessage)
-  ON_MESSAGE(WM_PAINT, OnPaintMessage)
+ON_MESSAGE(CE_TB_SETTOOLTIPS, OnSetToolTips)
+ON_MESSAGE(WM_NOTIFY, OnNotify)
+ON_MESSAGE(WM_SIZE, OnSizeMessage)
+ON_MESSAGE(WM_PAINT, OnPaintMessage)
 END_MESSAGE_MAP()
 
 namespace {

@@ -25,7 +25,7 @@
 class CFrameWnd;
 
 class CCeCommandBar : public CWnd {
-public:
+ public:
   CCeCommandBar() = default;
   // Destroys the window if it still exists, then the menu and the images.
   ~CCeCommandBar() override;
@@ -64,7 +64,7 @@ public:
   // route; with bDisableIfNoHandler, disables the others.
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler);
 
-protected:
+ protected:
   // Image buttons: their WM_COMMAND goes on to the parent frame.
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   void PostNcDestroy() override;
@@ -74,7 +74,7 @@ protected:
   LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaintMessage(WPARAM wParam, LPARAM lParam);
 
-private:
+ private:
   bool IsMenuButton(int nCommand) const;
   // Opens the popup of menu button nCommand over the button, owned by the frame.
   void TrackMenuButton(int nCommand);

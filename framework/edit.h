@@ -4,7 +4,7 @@
 #include "framework/wnd.h"
 
 class CEdit : public CWnd {
-public:
+ public:
   // Creates the control as child nID of pParentWnd; FALSE when it could not be made.
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 };

@@ -11,7 +11,7 @@ struct CCreateContext;
 class CFrameWnd : public CWnd {
   DECLARE_DYNAMIC(CFrameWnd)
 
-public:
+ public:
   CFrameWnd() = default;
 
   // Creates the frame: title from the first line of string nIDResource,
@@ -33,7 +33,7 @@ public:
   // full width; other children stay where they are.
   void RecalcLayout();
 
-protected:
+ protected:
   void PostNcDestroy() override;
 
   int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -45,7 +45,7 @@ protected:
 
   HACCEL m_hAccelTable = nullptr;
 
-private:
+ private:
   // Sizes the frame so that its client area holds its other children with
   // the command bars below them.
   void FitToContent();

@@ -31,78 +31,77 @@ struct AFX_MSGMAP {
 // Command notification codes used with OnCmdMsg.
 constexpr int CN_COMMAND = 0;
 
-#define DECLARE_MESSAGE_MAP()                        \
- protected:                                          \
-  static const AFX_MSGMAP* GetThisMessageMap();      \
-  const AFX_MSGMAP* GetMessageMap() const override;  \
-                                                     \
+#define DECLARE_MESSAGE_MAP()                       \
+ protected:                                         \
+  static const AFX_MSGMAP* GetThisMessageMap();     \
+  const AFX_MSGMAP* GetMessageMap() const override; \
+                                                    \
  private:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                       \
-  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }  \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                  \
-    using ThisClass [[maybe_unused]] = theClass;                                     \
-    using TheBaseClass = baseClass;                                                  \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
+  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
+    using TheBaseClass = baseClass;                                                 \
     static const AFX_MSGMAP_ENTRY entries[] = {
-#define END_MESSAGE_MAP()                                                   \
-  { 0, 0, 0, nullptr }                                                      \
-  }                                                                         \
-  ;                                                                         \
+#define END_MESSAGE_MAP()                                                    \
+  { 0, 0, 0, nullptr }                                                       \
+  }                                                                          \
+  ;                                                                          \
   static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
-  return &map;                                                              \
+  return &map;                                                               \
   }
 
 // The adapters are lambdas written inside the class's own map function, so
 // they may call protected handlers.
 
 // void OnCommandHandler()
-#define ON_COMMAND(id, memberFxn)                                   \
-  {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id),                   \
-   [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT {              \
-     static_cast<ThisClass*>(target)->memberFxn();                  \
-     return 0;                                                      \
+#define ON_COMMAND(id, memberFxn)                                                                     \
+  {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT { \
+     static_cast<ThisClass*>(target)->memberFxn();                                                    \
+     return 0;                                                                                        \
    }},
 
 // int OnCreate(LPCREATESTRUCT lpCreateStruct)
-#define ON_WM_CREATE()                                                                  \
-  {WM_CREATE, 0, 0, [](CCmdTarget* target, WPARAM, LPARAM lParam) -> LRESULT {          \
+#define ON_WM_CREATE()                                                                           \
+  {WM_CREATE, 0, 0, [](CCmdTarget* target, WPARAM, LPARAM lParam) -> LRESULT {                   \
      return static_cast<ThisClass*>(target)->OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)); \
    }},
 
 // void OnSetFocus(CWnd* pOldWnd)
-#define ON_WM_SETFOCUS()                                                                  \
-  {WM_SETFOCUS, 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM) -> LRESULT {          \
+#define ON_WM_SETFOCUS()                                                                            \
+  {WM_SETFOCUS, 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM) -> LRESULT {                    \
      static_cast<ThisClass*>(target)->OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))); \
-     return 0;                                                                            \
+     return 0;                                                                                      \
    }},
 
 // void OnTimer(UINT_PTR nIDEvent)
-#define ON_WM_TIMER()                                                            \
-  {WM_TIMER, 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM) -> LRESULT {    \
-     static_cast<ThisClass*>(target)->OnTimer(static_cast<UINT_PTR>(wParam));    \
-     return 0;                                                                   \
+#define ON_WM_TIMER()                                                         \
+  {WM_TIMER, 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM) -> LRESULT { \
+     static_cast<ThisClass*>(target)->OnTimer(static_cast<UINT_PTR>(wParam)); \
+     return 0;                                                                \
    }},
 
 // void OnClose()
-#define ON_WM_CLOSE()                                                     \
-  {WM_CLOSE, 0, 0, [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT {    \
-     static_cast<ThisClass*>(target)->OnClose();                          \
-     return 0;                                                            \
+#define ON_WM_CLOSE()                                                  \
+  {WM_CLOSE, 0, 0, [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT { \
+     static_cast<ThisClass*>(target)->OnClose();                       \
+     return 0;                                                         \
    }},
 
 // void OnNcDestroy()
-#define ON_WM_NCDESTROY()                                                   \
-  {WM_NCDESTROY, 0, 0, [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT {  \
-     static_cast<ThisClass*>(target)->OnNcDestroy();                        \
-     return 0;                                                              \
+#define ON_WM_NCDESTROY()                                                  \
+  {WM_NCDESTROY, 0, 0, [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT { \
+     static_cast<ThisClass*>(target)->OnNcDestroy();                       \
+     return 0;                                                             \
    }},
 
 // void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu)
-#define ON_WM_INITMENUPOPUP()                                                                 \
-  {WM_INITMENUPOPUP, 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM lParam) -> LRESULT {  \
-     static_cast<ThisClass*>(target)->OnInitMenuPopup(reinterpret_cast<HMENU>(wParam),        \
-                                                      LOWORD(lParam), HIWORD(lParam));        \
-     return 0;                                                                                \
+#define ON_WM_INITMENUPOPUP()                                                                          \
+  {WM_INITMENUPOPUP, 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM lParam) -> LRESULT {           \
+     static_cast<ThisClass*>(target)->OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), \
+                                                      HIWORD(lParam));                                 \
+     return 0;                                                                                         \
    }},
 
 // BOOL OnEraseBkgnd(HDC hdc)
@@ -112,7 +111,7 @@ constexpr int CN_COMMAND = 0;
    }},
 
 // LRESULT OnMessage(WPARAM wParam, LPARAM lParam)
-#define ON_MESSAGE(message, memberFxn)                                                  \
+#define ON_MESSAGE(message, memberFxn)                                                                 \
   {static_cast<UINT>(message), 0, 0, [](CCmdTarget* target, WPARAM wParam, LPARAM lParam) -> LRESULT { \
-     return static_cast<ThisClass*>(target)->memberFxn(wParam, lParam);                 \
+     return static_cast<ThisClass*>(target)->memberFxn(wParam, lParam);                                \
    }},

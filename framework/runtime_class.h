@@ -15,11 +15,11 @@ struct CRuntimeClass {
 
 #define RUNTIME_CLASS(className) (&className::class##className)
 
-#define DECLARE_DYNAMIC(className)                      \
- public:                                                \
-  static const CRuntimeClass class##className;          \
+#define DECLARE_DYNAMIC(className)             \
+ public:                                       \
+  static const CRuntimeClass class##className; \
   const CRuntimeClass* GetRuntimeClass() const override;
 
-#define IMPLEMENT_DYNAMIC(className, baseClassName)                                          \
+#define IMPLEMENT_DYNAMIC(className, baseClassName)                                             \
   const CRuntimeClass className::class##className = {#className, RUNTIME_CLASS(baseClassName)}; \
   const CRuntimeClass* className::GetRuntimeClass() const { return RUNTIME_CLASS(className); }

@@ -9,7 +9,7 @@ CWinApp* g_app = nullptr;
 CWinApp* AfxGetApp() { return g_app; }
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-  ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCWSTR lpszAppName) : m_strAppName(lpszAppName) { g_app = this; }

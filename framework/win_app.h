@@ -6,14 +6,14 @@
 #include "framework/wnd.h"
 
 class CWinApp : public CCmdTarget {
-public:
+ public:
   explicit CWinApp(LPCWSTR lpszAppName = nullptr);
   ~CWinApp() override;
 
-  CWnd* m_pMainWnd = nullptr;          // the main window; the loop ends when it is gone
-  int m_nCmdShow = SW_SHOWDEFAULT;     // how the system asked to show the program
-  CString m_strAppName;                // from the constructor, else the executable's name
-  CString m_strRegistryKey;            // recorded by SetRegistryKey; nothing is written
+  CWnd* m_pMainWnd = nullptr;       // the main window; the loop ends when it is gone
+  int m_nCmdShow = SW_SHOWDEFAULT;  // how the system asked to show the program
+  CString m_strAppName;             // from the constructor, else the executable's name
+  CString m_strRegistryKey;         // recorded by SetRegistryKey; nothing is written
   CString m_strProfileName;
 
   virtual BOOL InitApplication();
@@ -28,7 +28,7 @@ public:
 
   void SetRegistryKey(LPCWSTR lpszRegistryKey);
 
-protected:
+ protected:
   // ID_APP_EXIT: closes the main window, which ends the program.
   void OnAppExit();
 

@@ -8,7 +8,7 @@
 #include "relay/relay_platform.h"
 
 class CPositionRelay {
-public:
+ public:
   // Reopen attempts of one reset, and the pause between two: a reset costs
   // the UI thread at most about 200 ms when the receiver does not come back.
   static constexpr int kReopenAttempts = 5;
@@ -27,13 +27,13 @@ public:
   // One timer tick of the relay.
   void RunRelayTick();
 
-protected:
+ protected:
   explicit CPositionRelay(CRelayPlatform* pPlatform) : m_pPlatform(pPlatform) {}
   virtual ~CPositionRelay() = default;
 
   // Adds one line at the top of the event log.
   virtual void AppendLog(CString message) = 0;
 
-private:
+ private:
   CRelayPlatform* m_pPlatform;
 };

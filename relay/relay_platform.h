@@ -5,7 +5,7 @@
 #include <windows.h>
 
 class CRelayPlatform {
-public:
+ public:
   virtual ~CRelayPlatform() = default;
 
   // Opens the receiver's serial port; INVALID_HANDLE_VALUE when it can't be opened.

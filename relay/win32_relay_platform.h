@@ -6,7 +6,7 @@
 #include "relay/relay_platform.h"
 
 class CWin32RelayPlatform : public CRelayPlatform {
-public:
+ public:
   // The port that the relay reads: the receiver's serial port.
   static constexpr wchar_t kPortName[] = L"COM8:";
   static constexpr UINT_PTR kRelayTimerId = 1;
@@ -24,6 +24,6 @@ public:
   BOOL RewriteApiFile(const char* sentence) override;
   void SendMapRequest(HWND mapWindow, LPARAM code) override;
 
-private:
+ private:
   CWnd& m_mainWindow;
 };

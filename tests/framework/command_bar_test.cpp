@@ -24,14 +24,14 @@ struct PopupSeen {
 };
 
 class CTestFrame : public CFrameWnd {
-public:
+ public:
   CEdit m_pane;
   CCeCommandBar m_bar;
   HMENU m_hBarMenu = nullptr;
   std::vector<UINT> m_commands;  // commands that reached a handler
   std::vector<PopupSeen> m_popups;
 
-protected:
+ protected:
   int OnCreate(LPCREATESTRUCT cs) {
     if (CFrameWnd::OnCreate(cs) == -1) return -1;
     if (!m_pane.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, kPaneRect, this, 100)) return -1;
@@ -55,10 +55,10 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-  ON_WM_CREATE()
-  ON_WM_INITMENUPOPUP()
-  ON_COMMAND(ID_CMD_RUN, OnRun)
-  ON_COMMAND(ID_CMD_ABOUT, OnAbout)
+ON_WM_CREATE()
+ON_WM_INITMENUPOPUP()
+ON_COMMAND(ID_CMD_RUN, OnRun)
+ON_COMMAND(ID_CMD_ABOUT, OnAbout)
 END_MESSAGE_MAP()
 
 RECT ChildRectInParent(HWND child) {
@@ -69,7 +69,7 @@ RECT ChildRectInParent(HWND child) {
 }
 
 class CommandBarTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     frame = new CTestFrame;  // deletes itself with its window
     ASSERT_TRUE(frame->LoadFrame(IDR_TEST_FRAME));
@@ -259,7 +259,7 @@ void CALLBACK InsideMenuLoop(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 class CommandBarMenuTest : public CommandBarTest {
-protected:
+ protected:
   // Clicks menu button `index`; the menu loop runs until the timer ends it
   // or the keys choose an item.
   void OpenMenuButton(int index, std::vector<UINT> keys = {}) {

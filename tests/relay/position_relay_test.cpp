@@ -28,10 +28,10 @@ HANDLE const kPort = reinterpret_cast<HANDLE>(0x88);
 HWND const kMapWindow = reinterpret_cast<HWND>(0x77);
 
 class FakePlatform : public CRelayPlatform {
-public:
+ public:
   Events events;
   std::deque<std::optional<std::string>> reads;  // nullopt: the read fails; none left: empty read
-  int failingOpens = 0;                           // the next opens that fail
+  int failingOpens = 0;                          // the next opens that fail
   HWND mapWindow = nullptr;
   bool apiFileWritable = true;
   std::string apiFile;
@@ -80,7 +80,7 @@ public:
 };
 
 class TestRelay : public CPositionRelay {
-public:
+ public:
   explicit TestRelay(FakePlatform& platform) : CPositionRelay(&platform), m_platform(platform) {}
   void AppendLog(CString message) override {
     lines.push_back(message);
@@ -88,12 +88,12 @@ public:
   }
   std::vector<CString> lines;
 
-private:
+ private:
   FakePlatform& m_platform;
 };
 
 class RelayTest : public testing::Test {
-protected:
+ protected:
   FakePlatform platform;
   TestRelay relay{platform};
 
@@ -154,31 +154,30 @@ const std::string kSend133 = "send 133 with file " + kRmc;
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, TickOutcomeTest,
-    testing::Values(
-        TickCase{"NoMapNotStartedSentence", false, false, true, {"write file", "log " + kRmc}, false},
-        TickCase{"NoMapNotStartedSilent", false, false, false, {"log noSignalCounter = 1"}, false},
-        TickCase{"NoMapStartedSentence",
-                 false,
-                 true,
-                 true,
-                 {"log PostMessage(WM_CLOSE)", "post WM_CLOSE", "write file", "log " + kRmc},
-                 true},
-        TickCase{"NoMapStartedSilent",
-                 false,
-                 true,
-                 false,
-                 {"log PostMessage(WM_CLOSE)", "post WM_CLOSE", "log noSignalCounter = 1"},
-                 true},
-        TickCase{"MapNotStartedSentence",
-                 true,
-                 false,
-                 true,
-                 {"write file", "log Starting Navoro GPS mode ", "send 131 with file " + kRmc, kSend133,
-                  "log " + kRmc},
-                 true},
-        TickCase{"MapNotStartedSilent", true, false, false, {"log noSignalCounter = 1"}, false},
-        TickCase{"MapStartedSentence", true, true, true, {"write file", kSend133, "log " + kRmc}, true},
-        TickCase{"MapStartedSilent", true, true, false, {"log noSignalCounter = 1"}, true}),
+    testing::Values(TickCase{"NoMapNotStartedSentence", false, false, true, {"write file", "log " + kRmc}, false},
+                    TickCase{"NoMapNotStartedSilent", false, false, false, {"log noSignalCounter = 1"}, false},
+                    TickCase{"NoMapStartedSentence",
+                             false,
+                             true,
+                             true,
+                             {"log PostMessage(WM_CLOSE)", "post WM_CLOSE", "write file", "log " + kRmc},
+                             true},
+                    TickCase{"NoMapStartedSilent",
+                             false,
+                             true,
+                             false,
+                             {"log PostMessage(WM_CLOSE)", "post WM_CLOSE", "log noSignalCounter = 1"},
+                             true},
+                    TickCase{"MapNotStartedSentence",
+                             true,
+                             false,
+                             true,
+                             {"write file", "log Starting Navoro GPS mode ", "send 131 with file " + kRmc, kSend133,
+                              "log " + kRmc},
+                             true},
+                    TickCase{"MapNotStartedSilent", true, false, false, {"log noSignalCounter = 1"}, false},
+                    TickCase{"MapStartedSentence", true, true, true, {"write file", kSend133, "log " + kRmc}, true},
+                    TickCase{"MapStartedSilent", true, true, false, {"log noSignalCounter = 1"}, true}),
     [](const testing::TestParamInfo<TickCase>& info) { return std::string(info.param.name); });
 
 TEST_F(RelayTest, GpsModeIsStartedOnceThenOnlyDataReadyFollows) {
@@ -201,9 +200,9 @@ TEST_F(RelayTest, AMapWindowThatGoesAwayAfterGpsModeClosesTheLauncher) {
 
 TEST_F(RelayTest, FourSilentTicksResetThePortAlsoWithSentencesBetween) {
   Open();
-  Tick(std::nullopt);           // a failed read counts like silence
-  Tick("$GPGSV,1*00\r\n");      // other tags only
-  Tick(kRead);                  // a sentence does not clear the count
+  Tick(std::nullopt);          // a failed read counts like silence
+  Tick("$GPGSV,1*00\r\n");     // other tags only
+  Tick(kRead);                 // a sentence does not clear the count
   Tick("$GPRMC,no line end");  // incomplete
   EXPECT_EQ(relay.noSignalCounter, 3);
   EXPECT_EQ(Tick(""), (Events{"log noSignalCounter = 4", "log resetting Com", "close port", "open port"}));
@@ -217,9 +216,9 @@ TEST_F(RelayTest, AReceiverThatStaysAwayCostsABoundedResetAndAnotherFourTicksLat
   for (int i = 0; i < 3; ++i) Tick("");
   platform.failingOpens = 1000;
   const Events reset = Tick("");
-  EXPECT_EQ(reset, (Events{"log noSignalCounter = 4", "log resetting Com", "close port", "open port: fails",
-                           "pause 50", "open port: fails", "pause 50", "open port: fails", "pause 50",
-                           "open port: fails", "pause 50", "open port: fails"}));
+  EXPECT_EQ(reset, (Events{"log noSignalCounter = 4", "log resetting Com", "close port", "open port: fails", "pause 50",
+                           "open port: fails", "pause 50", "open port: fails", "pause 50", "open port: fails",
+                           "pause 50", "open port: fails"}));
   EXPECT_EQ(relay.m_hComPort, INVALID_HANDLE_VALUE);
 
   // Reads of the invalid port fail and count; the receiver is back by the next reset.

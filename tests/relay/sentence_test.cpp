@@ -37,21 +37,19 @@ TEST_P(CutFirstSentenceTest, FindsTheFirstCompleteSentence) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reads, CutFirstSentenceTest,
-    testing::Values(
-        CutCase{"CrLf", kRmc + "\r\n", kRmc.c_str()},
-        CutCase{"LfOnly", kRmc + "\n", kRmc.c_str()},
-        CutCase{"CrOnly", kRmc + "\r", kRmc.c_str()},
-        CutCase{"OtherTagsBefore", "$GPGGA,1*00\r\n$PGRME,2*00\r\n" + kRmc + "\r\n", kRmc.c_str()},
-        CutCase{"TwoSentencesForwardTheOlder", kRmc + "\r\n$GPRMC,second*00\r\n", kRmc.c_str()},
-        // An LF-terminated line is not glued to a following CR-terminated one.
-        CutCase{"LfLineThenCrLine", kRmc + "\n$GPGGA,next\r\n", kRmc.c_str()},
-        CutCase{"LineEndNotYetArrived", "$GPGGA,1*00\r\n" + kRmc.substr(0, 30), nullptr},
-        CutCase{"OtherTagsOnly", "$GPGGA,1*00\r\n$GPGSV,2*00\r\n$GNRMC,3*00\r\n", nullptr},
-        CutCase{"TagIsCaseSensitive", "$gprmc,1*00\r\n", nullptr},
-        CutCase{"ZeroByteHidesTheTag", std::string("$GPGGA\r\n\0", 9) + kRmc + "\r\n", nullptr},
-        CutCase{"Empty", "", nullptr},
-        // Cut off mid-line by the tick, the rest has no tag when it arrives.
-        CutCase{"RestOfACutSentence", ",E,000.0,360.0,130998,011.3,E*62\r\n", nullptr}),
+    testing::Values(CutCase{"CrLf", kRmc + "\r\n", kRmc.c_str()}, CutCase{"LfOnly", kRmc + "\n", kRmc.c_str()},
+                    CutCase{"CrOnly", kRmc + "\r", kRmc.c_str()},
+                    CutCase{"OtherTagsBefore", "$GPGGA,1*00\r\n$PGRME,2*00\r\n" + kRmc + "\r\n", kRmc.c_str()},
+                    CutCase{"TwoSentencesForwardTheOlder", kRmc + "\r\n$GPRMC,second*00\r\n", kRmc.c_str()},
+                    // An LF-terminated line is not glued to a following CR-terminated one.
+                    CutCase{"LfLineThenCrLine", kRmc + "\n$GPGGA,next\r\n", kRmc.c_str()},
+                    CutCase{"LineEndNotYetArrived", "$GPGGA,1*00\r\n" + kRmc.substr(0, 30), nullptr},
+                    CutCase{"OtherTagsOnly", "$GPGGA,1*00\r\n$GPGSV,2*00\r\n$GNRMC,3*00\r\n", nullptr},
+                    CutCase{"TagIsCaseSensitive", "$gprmc,1*00\r\n", nullptr},
+                    CutCase{"ZeroByteHidesTheTag", std::string("$GPGGA\r\n\0", 9) + kRmc + "\r\n", nullptr},
+                    CutCase{"Empty", "", nullptr},
+                    // Cut off mid-line by the tick, the rest has no tag when it arrives.
+                    CutCase{"RestOfACutSentence", ",E,000.0,360.0,130998,011.3,E*62\r\n", nullptr}),
     [](const testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
 
 TEST(CutFirstSentence, SearchesAllOfAFullReadAndNoFurther) {

@@ -34,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                             L"0123456789\r\n" + std::wstring(988, L'o')},
                     LogCase{"CutBetweenCrAndLfLeavesTheCr", L"M", std::wstring(996, L'x') + L"\r\nold\r\n",
                             L"M\r\n" + std::wstring(996, L'x') + L"\r"},
-                    LogCase{"MessageOf1000Characters", std::wstring(1000, L'm'), L"old\r\n",
-                            std::wstring(1000, L'm')},
+                    LogCase{"MessageOf1000Characters", std::wstring(1000, L'm'), L"old\r\n", std::wstring(1000, L'm')},
                     LogCase{"LongerMessage", std::wstring(1500, L'm'), L"", std::wstring(1000, L'm')}),
     [](const testing::TestParamInfo<LogCase>& info) { return std::string(info.param.name); });
 
@@ -46,7 +45,7 @@ TEST(CString, Widens8BitTextThroughTheAnsiCodePage) {
 
 // The log pane of a real main frame, created as the program creates it.
 class LogPaneTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     frame = new CMainFrame;
     ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME));
