@@ -28,8 +28,19 @@ PROBE_EXE = BUILD / "tools" / "probe" / "navoro-probe.exe"
 SCREENSHOT_EVERY_S = 5
 
 
+def emit(line):
+    try:
+        print(line, flush=True)
+    except OSError:
+        pass  # the terminal or pipe is gone; stopping must go on all the same
+
+
 def say(text):
-    print(f"demo: {text}", flush=True)
+    emit(f"demo: {text}")
+
+
+def stop_on_signal(signum, frame):
+    raise KeyboardInterrupt
 
 
 def usable_display():
@@ -93,6 +104,9 @@ def main():
     except BlockingIOError:
         sys.exit(f"demo: another demo is running with {PREFIX}; stop it first")
 
+    # A closed terminal or a kill stops the demo like Ctrl+C does.
+    signal.signal(signal.SIGTERM, stop_on_signal)
+    signal.signal(signal.SIGHUP, stop_on_signal)
     display = None if args.virtual else usable_display()
     say("starting Wine (the first run makes a prefix: about half a minute)")
     env = wine_up(display)
@@ -140,7 +154,7 @@ def main():
             if probe.returncode == 0:
                 text = probe.stdout.decode("utf-8", "replace")
                 for line in reversed(new_log_lines(log, text)):
-                    print(f"  log | {line}", flush=True)
+                    emit(f"  log | {line}")
                 log = text
             if not display and time.monotonic() - last_shot >= SCREENSHOT_EVERY_S:
                 subprocess.run(["import", "-window", "root", "-display", env["DISPLAY"], args.screenshot],
@@ -150,7 +164,8 @@ def main():
     except KeyboardInterrupt:
         pass
     finally:
-        signal.signal(signal.SIGINT, signal.SIG_IGN)
+        for signum in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+            signal.signal(signum, signal.SIG_IGN)
         say("stopping")
         if simulator.poll() is None:
             simulator.terminate()
