@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -20,6 +21,15 @@ std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
 // the window at the first message, before WM_NCCREATE.
 thread_local CWnd* t_pWndInit = nullptr;
 
+// Window messages being handled on this thread now, nested ones included,
+// and the objects whose windows have been destroyed meanwhile. A window
+// destroyed from inside a handler (a close posted by a timer tick and
+// dispatched by a modal loop or a menu) may belong to an object that is still
+// on the stack, its own or a parent's: such objects end themselves only when
+// the outermost message has returned.
+thread_local int t_nMessageDepth = 0;
+thread_local std::vector<CWnd*> t_pendingPostNcDestroy;
+
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -32,6 +42,8 @@ HINSTANCE AfxGetInstanceHandle() { return GetModuleHandleW(nullptr); }
 CWnd::~CWnd() {
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
   if (m_hWnd) Detach();
+  // An object that ends on its own needs no call after its window any more.
+  std::erase(t_pendingPostNcDestroy, this);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
@@ -173,21 +185,25 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
   const CWnd::CurrentMessage saved = wnd->m_current;
   wnd->m_current = {message, wParam, lParam};
-  ++wnd->m_nMessageDepth;
+  ++t_nMessageDepth;
   const LRESULT result = wnd->WindowProc(message, wParam, lParam);
-  --wnd->m_nMessageDepth;
+  --t_nMessageDepth;
   wnd->m_current = saved;
 
   if (message == WM_NCDESTROY) {
-    // The window's last message: unbind; the object may end itself once no
-    // handler of it is still running.
+    // The window's last message: unbind; the object ends once no handler is
+    // running any more.
     wnd->Detach();
     wnd->m_pfnSuper = nullptr;
-    wnd->m_bPostNcDestroyPending = true;
+    t_pendingPostNcDestroy.push_back(wnd);
   }
-  if (wnd->m_bPostNcDestroyPending && wnd->m_nMessageDepth == 0) {
-    wnd->m_bPostNcDestroyPending = false;
-    wnd->PostNcDestroy();
+  if (t_nMessageDepth == 0) {
+    // Children were destroyed before their parent, so they go first.
+    while (!t_pendingPostNcDestroy.empty()) {
+      CWnd* ended = t_pendingPostNcDestroy.front();
+      t_pendingPostNcDestroy.erase(t_pendingPostNcDestroy.begin());
+      ended->PostNcDestroy();
+    }
   }
   return result;
 }

@@ -84,12 +84,6 @@ class CWnd : public CCmdTarget {
     WPARAM wParam = 0;
     LPARAM lParam = 0;
   } m_current;
-  // Messages of this window being handled now, nested ones included. A window
-  // destroyed from inside one of its handlers (a close posted by a tick and
-  // dispatched by a modal loop) ends its object only when the outermost of
-  // them has returned.
-  int m_nMessageDepth = 0;
-  bool m_bPostNcDestroyPending = false;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -28,8 +28,24 @@ ON_WM_CLOSE()
 ON_COMMAND(100, OnBaseCommand)
 END_MESSAGE_MAP()
 
+// A child whose handler closes its parent frame, which owns the child.
+class CClosingChild : public CWnd {
+ protected:
+  void OnTimer(UINT_PTR) {
+    ::SendMessageW(::GetParent(m_hWnd), WM_CLOSE, 0, 0);
+    g_calls.push_back("child handler still running");
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClosingChild, CWnd)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
 class CDerivedWnd : public CBaseWnd {
  public:
+  CClosingChild m_child;
+
   ~CDerivedWnd() override { g_calls.push_back("deleted"); }
 
  protected:
@@ -100,6 +116,13 @@ TEST_F(MessageMapTest, AFrameClosedFromItsOwnHandlerIsDeletedOnlyWhenTheHandlerH
   ::SendMessageW(hwnd, WM_COMMAND, 400, 0);
   EXPECT_FALSE(::IsWindow(hwnd));
   EXPECT_EQ(g_calls, (std::vector<std::string>{"base close", "handler still running", "deleted"}));
+}
+
+TEST_F(MessageMapTest, AFrameClosedFromItsChildsHandlerOutlivesThatHandler) {
+  ASSERT_TRUE(wnd->m_child.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD, 0, 0, 10, 10, hwnd, nullptr));
+  ::SendMessageW(wnd->m_child.m_hWnd, WM_TIMER, 1, 0);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(g_calls, (std::vector<std::string>{"base close", "child handler still running", "deleted"}));
 }
 
 }  // namespace
