@@ -4,8 +4,10 @@
 #include <cstring>
 
 namespace {
-// A map that takes longer than this over one request is taken as hung; the
-// launcher's window must not freeze with it.
+// The longest the launcher waits for the map to handle one request: a map
+// that does not answer must not freeze the launcher's window. A request the
+// map has begun to handle by then completes; one it has not even taken is
+// dropped by the system, as the launcher does not look at the outcome.
 constexpr UINT kRequestTimeoutMs = 5000;
 }  // namespace
 
@@ -35,6 +37,6 @@ BOOL RewriteApiFile(const char* sentence) {
 
 void SendMapRequest(HWND mapWindow, HWND launcherWindow, LPARAM code) {
   DWORD_PTR result = 0;
-  ::SendMessageTimeoutW(mapWindow, WM_MAPAPI, reinterpret_cast<WPARAM>(launcherWindow), code,
-                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kRequestTimeoutMs, &result);
+  ::SendMessageTimeoutW(mapWindow, WM_MAPAPI, reinterpret_cast<WPARAM>(launcherWindow), code, SMTO_NORMAL,
+                        kRequestTimeoutMs, &result);
 }

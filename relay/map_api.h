@@ -13,6 +13,6 @@ HWND FindMapWindow();
 // end added; TRUE when the file was written and closed.
 BOOL RewriteApiFile(const char* sentence);
 
-// Sends a WM_MAPAPI request and waits until the map has handled it, or has
-// stopped answering.
+// Sends a WM_MAPAPI request and waits until the map has handled it, at
+// most a few seconds.
 void SendMapRequest(HWND mapWindow, HWND launcherWindow, LPARAM code);

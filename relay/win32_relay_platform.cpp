@@ -9,16 +9,23 @@ HANDLE CWin32RelayPlatform::OpenPort() {
   // waits for the receiver. Speed and framing stay as the driver holds them.
   COMMTIMEOUTS timeouts{};
   timeouts.ReadIntervalTimeout = MAXDWORD;
-  ::SetCommTimeouts(port, &timeouts);
+  if (!::SetCommTimeouts(port, &timeouts)) {
+    // Not a serial device: a read of it could block the window for good.
+    ::CloseHandle(port);
+    return INVALID_HANDLE_VALUE;
+  }
   return port;
 }
 
 BOOL CWin32RelayPlatform::ReadPort(HANDLE port, char* buffer, DWORD size) {
+  if (port == INVALID_HANDLE_VALUE) return FALSE;  // the port did not come back after a reset
   DWORD read = 0;
   return ::ReadFile(port, buffer, size, &read, nullptr);
 }
 
-void CWin32RelayPlatform::ClosePort(HANDLE port) { ::CloseHandle(port); }
+void CWin32RelayPlatform::ClosePort(HANDLE port) {
+  if (port != INVALID_HANDLE_VALUE) ::CloseHandle(port);
+}
 
 void CWin32RelayPlatform::Pause(DWORD milliseconds) { ::Sleep(milliseconds); }
 

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "relay/map_api_protocol.h"
+#include "relay/sentence.h"
 
 namespace {
 
@@ -46,6 +48,9 @@ class FakePlatform : public CRelayPlatform {
     return kPort;
   }
   BOOL ReadPort(HANDLE port, char* buffer, DWORD size) override {
+    // Every read gets 1024 bytes of a buffer that is zero, terminator included.
+    EXPECT_EQ(size, static_cast<DWORD>(kReadSize));
+    EXPECT_TRUE(std::all_of(buffer, buffer + size + 1, [](char c) { return c == 0; }));
     if (port != kPort) return FALSE;
     std::optional<std::string> next;
     if (!reads.empty()) {
