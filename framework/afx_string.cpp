@@ -16,6 +16,14 @@ CString::CString(const char* text) {
   m_text.resize(static_cast<size_t>(needed - 1));  // drop the converted terminator
 }
 
+BOOL CString::LoadString(UINT nID) {
+  // With a zero size, LoadStringW hands out the resource's own read-only text.
+  const wchar_t* text = nullptr;
+  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), nID, reinterpret_cast<LPWSTR>(&text), 0);
+  m_text.assign(text && length > 0 ? text : L"", text && length > 0 ? static_cast<size_t>(length) : 0);
+  return !m_text.empty();
+}
+
 CString CString::Left(int count) const {
   if (count <= 0) return CString();
   if (count >= GetLength()) return *this;

@@ -17,6 +17,10 @@ class CString {
   bool IsEmpty() const { return m_text.empty(); }
   operator const wchar_t*() const { return m_text.c_str(); }
 
+  // Replaces the content with string resource nID of the program; FALSE,
+  // leaving the string empty, when there is no such string.
+  BOOL LoadString(UINT nID);
+
   // The first count characters (all of them when the string is shorter).
   CString Left(int count) const;
   // Replaces the content with printf-style formatted text.

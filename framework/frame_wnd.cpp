@@ -21,12 +21,10 @@ namespace {
 
 // The text of string id up to its first line feed.
 CString LoadTitle(UINT id) {
-  const wchar_t* text = nullptr;
-  const int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
-  if (length <= 0 || !text) return CString();
-  int end = 0;
-  while (end < length && text[end] != L'\n') ++end;
-  return CString(text, end);
+  CString text;
+  text.LoadString(id);
+  const std::wstring& chars = text.str();
+  return text.Left(static_cast<int>(std::min(chars.find(L'\n'), chars.size())));
 }
 
 // The command bar object of a child window that is one and shows, else null.
@@ -40,7 +38,10 @@ CCeCommandBar* VisibleCommandBar(HWND child) {
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext*) {
   const CString title = LoadTitle(nIDResource);
   m_hAccelTable = ::LoadAcceleratorsW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDResource));
-  const DWORD style = dwDefaultStyle & ~static_cast<DWORD>(FWS_ADDTOTITLE);
+  DWORD style = dwDefaultStyle & ~static_cast<DWORD>(FWS_ADDTOTITLE);
+  // A Pocket PC frame needs no caption or border; a desktop top-level window
+  // that is given none gets the usual overlapped frame.
+  if (!pParentWnd && !(style & (WS_CHILD | WS_POPUP | WS_CAPTION | WS_THICKFRAME))) style |= WS_OVERLAPPEDWINDOW;
   if (!CreateEx(0, nullptr, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                 pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr))
     return FALSE;

@@ -2,7 +2,9 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -13,21 +15,22 @@ std::wstring ImagePath(HANDLE process) {
   return std::wstring(path, size);
 }
 
-// Another process started from the same executable file, or 0.
-DWORD FindOtherInstance() {
+// The other processes started from the same executable file. There can be
+// several: a first instance, and further starts still looking for it.
+std::vector<DWORD> FindOtherInstances() {
+  std::vector<DWORD> found;
   const std::wstring self = ImagePath(::GetCurrentProcess());
-  if (self.empty()) return 0;
+  if (self.empty()) return found;
   HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
-  DWORD found = 0;
+  if (snapshot == INVALID_HANDLE_VALUE) return found;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !found; more = ::Process32NextW(snapshot, &entry)) {
+  for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
     if (entry.th32ProcessID == ::GetCurrentProcessId()) continue;
     HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
     if (!process) continue;
     if (::CompareStringOrdinal(ImagePath(process).c_str(), -1, self.c_str(), -1, TRUE) == CSTR_EQUAL)
-      found = entry.th32ProcessID;
+      found.push_back(entry.th32ProcessID);
     ::CloseHandle(process);
   }
   ::CloseHandle(snapshot);
@@ -35,7 +38,7 @@ DWORD FindOtherInstance() {
 }
 
 struct WindowSearch {
-  DWORD processId;
+  const std::vector<DWORD>& processIds;
   HWND found;
 };
 
@@ -43,7 +46,9 @@ BOOL CALLBACK MatchTopLevelWindow(HWND hWnd, LPARAM lParam) {
   auto* search = reinterpret_cast<WindowSearch*>(lParam);
   DWORD pid = 0;
   ::GetWindowThreadProcessId(hWnd, &pid);
-  if (pid != search->processId || !::IsWindowVisible(hWnd) || ::GetWindow(hWnd, GW_OWNER)) return TRUE;
+  if (std::find(search->processIds.begin(), search->processIds.end(), pid) == search->processIds.end() ||
+      !::IsWindowVisible(hWnd) || ::GetWindow(hWnd, GW_OWNER))
+    return TRUE;
   search->found = hWnd;
   return FALSE;
 }
@@ -51,10 +56,10 @@ BOOL CALLBACK MatchTopLevelWindow(HWND hWnd, LPARAM lParam) {
 }  // namespace
 
 BOOL AfxActivateRunningInstance() {
-  const DWORD other = FindOtherInstance();
-  if (!other) return FALSE;
+  const std::vector<DWORD> others = FindOtherInstances();
+  if (others.empty()) return FALSE;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    WindowSearch search{other, nullptr};
+    WindowSearch search{others, nullptr};
     ::EnumWindows(&MatchTopLevelWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found) {
       // Bring forward its active popup (an open dialog) if it has one.

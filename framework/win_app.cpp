@@ -2,6 +2,9 @@
 
 #include "framework/afx_res.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
 CWinApp* g_app = nullptr;
 }
@@ -21,19 +24,13 @@ CWinApp::~CWinApp() {
 BOOL CWinApp::InitApplication() {
   if (m_strAppName.IsEmpty()) {
     // The application's name: string AFX_IDS_APP_TITLE, else the executable's name.
-    const wchar_t* title = nullptr;
-    const int length = ::LoadStringW(AfxGetInstanceHandle(), AFX_IDS_APP_TITLE, reinterpret_cast<LPWSTR>(&title), 0);
-    if (length > 0 && title) {
-      m_strAppName = CString(title, length);
-    } else {
+    if (!m_strAppName.LoadString(AFX_IDS_APP_TITLE)) {
       wchar_t path[MAX_PATH] = {};
       ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-      const wchar_t* name = path;
-      for (const wchar_t* p = path; *p; ++p)
-        if (*p == L'\\' || *p == L'/') name = p + 1;
-      int length2 = 0;
-      while (name[length2] && name[length2] != L'.') ++length2;
-      m_strAppName = CString(name, length2);
+      std::wstring_view name(path);
+      name.remove_prefix(std::min(name.find_last_of(L"\\/") + 1, name.size()));
+      name = name.substr(0, name.find_last_of(L'.'));
+      m_strAppName = CString(name.data(), static_cast<int>(name.size()));
     }
   }
   return TRUE;

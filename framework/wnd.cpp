@@ -109,8 +109,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
   t_pWndInit = previous;
 
   if (!hWnd) {
-    // A window of ours that failed in WM_CREATE has already seen its
-    // WM_NCDESTROY, and PostNcDestroy has run.
+    // A window of ours that failed in WM_CREATE has seen its WM_NCDESTROY,
+    // which ends the object. One that failed before its first message ends
+    // here, the same way.
+    if (!boundAtFirstMessage) PostNcDestroy();
     return FALSE;
   }
   // A window of a system class (an edit control, ...) is bound afterwards.

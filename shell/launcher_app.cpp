@@ -18,7 +18,7 @@ BOOL CLauncherApp::InitInstance() {
 
   CMainFrame* frame = new CMainFrame;
   m_pMainWnd = frame;
-  if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr)) {
+  if (!frame->LoadFrame(IDR_MAINFRAME, FWS_ADDTOTITLE, nullptr, nullptr)) {
     // The framework has already deleted the frame whose window failed:
     // nothing to show, and no message loop to run.
     m_pMainWnd = nullptr;

@@ -17,7 +17,8 @@ END_MESSAGE_MAP()
 namespace {
 // The tooltip strings, in the order of the bar's buttons: the two menu
 // buttons, then Cut, Copy, Paste and About.
-constexpr UINT kToolTipIds[CMainFrame::kToolTipCount] = {65001, 65002, 65004, 65005, 65006, 65007};
+constexpr UINT kToolTipIds[CMainFrame::kToolTipCount] = {IDS_TOOLTIP_FILE, IDS_TOOLTIP_HELP,  IDS_TOOLTIP_CUT,
+                                                         IDS_TOOLTIP_COPY, IDS_TOOLTIP_PASTE, IDS_TOOLTIP_ABOUT};
 }  // namespace
 
 CMainFrame::CMainFrame() : CPositionRelay(&m_relayPlatform), m_relayPlatform(*this) {}

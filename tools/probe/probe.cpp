@@ -14,11 +14,13 @@
 
 #include <string>
 
+#include "res/resource.h"
+
 namespace {
 
 constexpr wchar_t kLauncherTitle[] = L"navoroLauncher";
-constexpr int kLogPaneId = 100;
-constexpr int kCommandBarId = 0xE800;
+constexpr int kLogPaneId = IDC_LOGPANE;
+constexpr int kCommandBarId = AFX_IDW_TOOLBAR;
 
 void Print(const std::wstring& text) {
   const int size =
