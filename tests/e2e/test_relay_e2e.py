@@ -41,8 +41,12 @@ class RelayEndToEnd(unittest.TestCase):
             lines = run.log_lines()
             reset = lines.index("resetting Com")
             self.assertEqual(lines[reset + 1:reset + 5], [f"noSignalCounter = {n}" for n in (4, 3, 2, 1)])
-            wait_for(lambda: run.log_lines().index("resetting Com") > 0, what="a tick after the reset")
-            self.assertEqual(run.log_lines()[run.log_lines().index("resetting Com") - 1], "noSignalCounter = 1")
+            def a_tick_after_the_reset():
+                lines = run.log_lines()  # one look at the pane for both the wait and the check
+                return lines if lines.index("resetting Com") > 0 else None
+
+            lines = wait_for(a_tick_after_the_reset, what="a tick after the reset")
+            self.assertEqual(lines[lines.index("resetting Com") - 1], "noSignalCounter = 1")
 
             sentence = first_sentence(capture_cycles("garmin17n.log")[0])
             run.port.write(capture_cycles("garmin17n.log")[0])

@@ -19,6 +19,9 @@ class ShellEndToEnd(unittest.TestCase):
     def about_box(self, run):
         return [w for w in run.top_level_windows() if w["title"] == ABOUT_TITLE and w["visible"]]
 
+    def popup_menu(self, run):
+        return [w for w in run.top_level_windows() if w["cls"] == "#32768" and w["visible"]]
+
     def bar_buttons(self, run):
         """(command id, screen rectangle) of each command bar button, in bar order."""
         rows = [line.split("\t") for line in run.probe("buttons").splitlines()]
@@ -31,12 +34,15 @@ class ShellEndToEnd(unittest.TestCase):
     def test_a_second_start_brings_the_first_to_the_front_and_ends(self):
         with LauncherRun() as run:
             wait_for(run.map_windows, what="the map window")
-            run.probe("close-title", "no such window")  # a probe run settles the desktop
+            run.probe("activate", "NavoroMap")
+            wait_for(lambda: run.probe("foreground").strip() == "NavoroMap (stand-in)", what="the map in front")
+
             second = run.start()
-            self.assertEqual(second.wait(timeout=20), 0)
+            self.assertEqual(second.wait(timeout=20), 0, "the second start ends by itself")
+            self.assertEqual(run.probe("foreground").strip(), "navoroLauncher")
+            time.sleep(2)  # a map the second start launched would show by now
             self.assertEqual(len(run.launcher_windows()), 1)
             self.assertEqual(len(run.map_windows()), 1)
-            self.assertEqual(run.probe("foreground").strip(), "navoroLauncher")
             self.assertEqual(run.log_lines().count("stating navoro: success"), 1)
 
     def test_edit_keys_do_nothing_in_the_pane_and_ctrl_q_ends_the_program(self):
@@ -46,12 +52,14 @@ class ShellEndToEnd(unittest.TestCase):
             time.sleep(0.5)
             run.xdotool("type", "--delay", "50", "typed")
             wait_for(lambda: "typed" in run.probe("log"), what="typed text in the pane")
-            run.xdotool("key", "shift+Home")
+            run.xdotool("key", "shift+Home")  # select the typed text, which cut or copy would take
+            run.probe("clipboard", "marker")  # what paste would insert
             before = run.probe("log")
             for key in ("ctrl+x", "ctrl+c", "ctrl+v", "ctrl+z", "ctrl+n", "ctrl+o", "ctrl+s"):
                 run.xdotool("key", key)
-            time.sleep(0.5)
-            self.assertEqual(run.probe("log"), before)
+                time.sleep(0.3)
+                self.assertEqual(run.probe("log"), before, key)
+                self.assertEqual(run.probe("clipboard"), "marker", key)
             self.assertEqual(len(run.launcher_windows()), 1)
 
             run.xdotool("key", "ctrl+q")
@@ -65,7 +73,7 @@ class ShellEndToEnd(unittest.TestCase):
 
             # "Extras" holds only the About entry.
             run.click(*centre(buttons[1][1]))
-            time.sleep(0.5)
+            wait_for(lambda: self.popup_menu(run), what="the Extras popup")
             run.xdotool("key", "Down", "Return")
             wait_for(lambda: self.about_box(run), what="the about box from the menu")
             ticks = run.log_lines()

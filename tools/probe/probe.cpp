@@ -8,10 +8,13 @@
 //   navoro-probe dialog TITLE  the controls of a dialog: class, text, screen rectangle
 //   navoro-probe close CLASS   posts WM_CLOSE to every top-level window of that class
 //   navoro-probe close-title TITLE  posts WM_CLOSE to the top-level window with that title
+//   navoro-probe activate CLASS     brings the top-level window of that class to the front
+//   navoro-probe clipboard [TEXT]   prints the clipboard's text, or sets it to TEXT
 #include <windows.h>
 //
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 
 #include "res/resource.h"
@@ -101,6 +104,32 @@ int PrintButtons(HWND frame) {
   return 0;
 }
 
+int PrintClipboard() {
+  if (!OpenClipboard(nullptr)) return 3;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = static_cast<const wchar_t*>(data ? GlobalLock(data) : nullptr);
+  if (text) {
+    Print(text);
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return 0;
+}
+
+int SetClipboard(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return 3;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (block) {
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+  }
+  CloseClipboard();
+  return block ? 0 : 3;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -125,6 +154,11 @@ int wmain(int argc, wchar_t** argv) {
       found = PostMessageW(w, WM_CLOSE, 0, 0) || found;
     return found ? 0 : 1;
   }
+  if (command == L"activate" && argc > 2) {
+    HWND window = FindWindowW(argv[2], nullptr);
+    return window && SetForegroundWindow(window) ? 0 : 1;
+  }
+  if (command == L"clipboard") return argc > 2 ? SetClipboard(argv[2]) : PrintClipboard();
   if (command == L"close-title" && argc > 2) {
     HWND window = FindWindowW(nullptr, argv[2]);
     return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
