@@ -54,7 +54,10 @@ class LogPaneTest : public testing::Test {
     ::SetWindowTextW(pane, L"");
   }
   void TearDown() override {
-    if (frame) frame->DestroyWindow();  // deletes the frame
+    if (!frame) return;
+    // The frame leaves its port to the end of the process; a test ends sooner.
+    if (frame->m_hComPort != INVALID_HANDLE_VALUE) ::CloseHandle(frame->m_hComPort);
+    frame->DestroyWindow();  // deletes the frame
   }
   std::wstring PaneText() const {
     wchar_t text[2048] = {};
