@@ -5,12 +5,6 @@
 struct CRuntimeClass {
   const char* m_lpszClassName;
   const CRuntimeClass* m_pBaseClass;  // null at the root
-
-  bool IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
-    for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
-      if (c == pBaseClass) return true;
-    return false;
-  }
 };
 
 #define RUNTIME_CLASS(className) (&className::class##className)

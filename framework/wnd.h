@@ -17,7 +17,6 @@ class CWnd : public CCmdTarget {
   ~CWnd() override;
 
   HWND m_hWnd = nullptr;
-  HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
   // The object bound to hWnd; for a window made elsewhere, a temporary
@@ -47,9 +46,6 @@ class CWnd : public CCmdTarget {
   void CenterWindow(CWnd* pAlternateOwner = nullptr);
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
-  }
-  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return ::PostMessageW(m_hWnd, message, wParam, lParam);
   }
 
   // Binds this object to a window made elsewhere and routes its messages here.
