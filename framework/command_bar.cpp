@@ -303,14 +303,25 @@ LRESULT CCeCommandBar::OnPaintMessage(WPARAM, LPARAM) {
   return 0;
 }
 
+int CCeCommandBar::IndexOf(int nCommand) const {
+  return static_cast<int>(::SendMessageW(m_hToolBar, TB_COMMANDTOINDEX, static_cast<WPARAM>(nCommand), 0));
+}
+
+int CCeCommandBar::NonSeparatorsBefore(int nIndex) const {
+  int count = 0;
+  for (int i = 0; i < nIndex; ++i)
+    if (!(GetButton(m_hToolBar, i).fsStyle & BTNS_SEP)) ++count;
+  return count;
+}
+
 bool CCeCommandBar::IsMenuButton(int nCommand) const {
   if (!m_hToolBar) return false;
-  const auto index = static_cast<int>(::SendMessageW(m_hToolBar, TB_COMMANDTOINDEX, static_cast<WPARAM>(nCommand), 0));
+  const int index = IndexOf(nCommand);
   return index >= 0 && GetButton(m_hToolBar, index).dwData != 0;
 }
 
 void CCeCommandBar::TrackMenuButton(int nCommand) {
-  const auto index = static_cast<int>(::SendMessageW(m_hToolBar, TB_COMMANDTOINDEX, static_cast<WPARAM>(nCommand), 0));
+  const int index = IndexOf(nCommand);
   const HMENU popup = ::GetSubMenu(m_hMenu, static_cast<int>(GetButton(m_hToolBar, index).dwData) - 1);
   const HWND owner = ::GetParent(m_hWnd);
   if (!popup || !owner) return;
@@ -329,22 +340,13 @@ void CCeCommandBar::TrackMenuButton(int nCommand) {
 
 LPCWSTR CCeCommandBar::ToolTipFor(int nCommand) const {
   if (!m_hToolBar || !m_ppToolTips) return nullptr;
-  const auto index = static_cast<int>(::SendMessageW(m_hToolBar, TB_COMMANDTOINDEX, static_cast<WPARAM>(nCommand), 0));
+  const int index = IndexOf(nCommand);
   if (index < 0) return nullptr;
-  UINT slot = 0;
-  for (int i = 0; i < index; ++i)
-    if (!(GetButton(m_hToolBar, i).fsStyle & BTNS_SEP)) ++slot;
+  const auto slot = static_cast<UINT>(NonSeparatorsBefore(index));
   return slot < m_nToolTips ? m_ppToolTips[slot] : nullptr;
 }
 
-int CCeCommandBar::NonSeparatorCount() const {
-  if (!m_hToolBar) return 0;
-  int count = 0;
-  const int buttons = ButtonCount(m_hToolBar);
-  for (int i = 0; i < buttons; ++i)
-    if (!(GetButton(m_hToolBar, i).fsStyle & BTNS_SEP)) ++count;
-  return count;
-}
+int CCeCommandBar::NonSeparatorCount() const { return m_hToolBar ? NonSeparatorsBefore(ButtonCount(m_hToolBar)) : 0; }
 
 int CCeCommandBar::TopBorder() const { return (m_dwBarStyle & CBRS_BORDER_TOP) ? kBorderHeight : 0; }
 

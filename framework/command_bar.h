@@ -75,6 +75,10 @@ class CCeCommandBar : public CWnd {
   LRESULT OnPaintMessage(WPARAM wParam, LPARAM lParam);
 
  private:
+  // The toolbar index of the button with command nCommand, or -1.
+  int IndexOf(int nCommand) const;
+  // The buttons before index nIndex that are not separators.
+  int NonSeparatorsBefore(int nIndex) const;
   bool IsMenuButton(int nCommand) const;
   // Opens the popup of menu button nCommand over the button, owned by the frame.
   void TrackMenuButton(int nCommand);
