@@ -169,6 +169,15 @@ TEST_F(MainFrameTest, StartUpLogsTheLaunchAndTheOpenedPortAndResetsTheRelay) {
   }
 }
 
+TEST_F(MainFrameTest, ATimerMessageWithAnyIdentifierRunsOneTick) {
+  ::DeleteFileW(kInstalledMap);
+  ASSERT_TRUE(MakeFrame());
+  ::SendMessageW(hwnd, WM_TIMER, 99, 0);  // the silent port: a tick without a sentence
+  EXPECT_EQ(TextOf(pane), L"noSignalCounter = 1\r\nopen com port: success\r\nstating navoro: failed\r\n");
+  EXPECT_EQ(frame->noSignalCounter, 1);
+  DestroyFrame();
+}
+
 TEST_F(MainFrameTest, RunTimeClassIsCMainFrameOnCFrameWnd) {
   ASSERT_TRUE(MakeFrame());
   const CRuntimeClass* runtimeClass = frame->GetRuntimeClass();
